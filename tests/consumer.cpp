@@ -1,0 +1,2 @@
+// The same consumer, compiled as C++.
+#include "consumer.c"
