@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "output_files.h"
+#include "reference.h"
 #include "sparse_include.h"
 #include "tables.h"
 #include "temp_dir.h"
@@ -90,6 +91,23 @@ TEST_F(SparseInclude, ADirectoryAtTheNameIsReportedAndLeavesNothing)
     EXPECT_EQ(count_entries("."), 1);
 }
 
+// Hand formatting against printf, for every extreme a value can take.
+TEST_F(SparseInclude, EqualsPrintfFormattingForAnyValue)
+{
+    static table t, copy;
+    const std::int32_t extremes[] = {1, 9, 10, 15, 16, 255, 0x719EB2AE, INT32_MAX, INT32_MIN,
+                                     -1, -9, -10, -31, -32, -33, 0, 100, -100, 999999999};
+    for (int i = 0; i < computed_rows; ++i)
+        for (int c = 0; c < table_columns; ++c)
+            t[i][c] = c < 100 || c > 8000 ? -32 : extremes[(i + c) % std::size(extremes)];
+    for (include_kind kind : {include_kind::mantissa, include_kind::exponent}) {
+        std::memcpy(copy, t, sizeof t);
+        const std::string want = reference_include("a", copy, kind);
+        EXPECT_EQ(include_text(t, kind), want);
+        EXPECT_EQ(std::memcmp(copy, t, sizeof t), 0);
+    }
+}
+
 // The real tables, run as the program runs them.
 class RealIncludes : public InTempDir {
 protected:
@@ -118,7 +136,9 @@ TEST_F(RealIncludes, RangesSizesAndSaturation)
         {"dsp_init_tpmb0.inc", "init_tpmb", &tpmb, include_kind::mantissa, 78236, "4003,4185, ", "4038,4147, "},
         {"dsp_init_tpmbp0.inc", "init_tpmbp", &tpmbp, include_kind::exponent, 13221, "4051,4185, ", "4067,4147, "},
     };
+    static table copy;
     for (auto& c : cases) {
+        std::memcpy(copy, *c.t, sizeof copy); // before saturation
         ASSERT_TRUE(write_sparse_include(c.file, c.array, *c.t, c.kind));
         ASSERT_TRUE(commit_outputs());
         const std::string text = read_file(c.file);
@@ -126,6 +146,7 @@ TEST_F(RealIncludes, RangesSizesAndSaturation)
         EXPECT_EQ(row_line(text, 0).substr(0, 11), c.row0) << c.file;
         EXPECT_EQ(row_line(text, 28).substr(0, 11), c.row28) << c.file;
         EXPECT_EQ(text.find("0x7FFFFFFF"), std::string::npos) << c.file;
+        EXPECT_EQ(text, reference_include(c.array, copy, c.kind)) << c.file;
     }
     const std::string tpb_row0 = row_line(read_file("dsp_init_tpb0.inc"), 0);
     EXPECT_EQ(tpb_row0.substr(11, 11), "0x00000001,");

@@ -3,6 +3,9 @@
 #ifndef DSP_INIT_TABLES_REFERENCE_H
 #define DSP_INIT_TABLES_REFERENCE_H
 
+#include <string>
+
+#include "sparse_include.h"
 #include "tables.h"
 
 // The normaliser as a loop of up to 32 doublings.
@@ -13,5 +16,9 @@ double reference_power(int i, int j);
 
 // Both tables of one set, pow and the loop applied to every entry.
 void reference_generate(double scale, table& mantissas, table& exponents);
+
+// The include file's text, printed value by value with printf formats;
+// saturates t as the writer does.
+std::string reference_include(const char* array_name, table& t, include_kind kind);
 
 #endif

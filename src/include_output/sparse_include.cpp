@@ -10,6 +10,7 @@
 // Every line ends in a single line feed on every platform.
 #include "sparse_include.h"
 
+#include <cstdint>
 #include <cstdio>
 
 #include "../generator/output_files.h"
@@ -47,20 +48,49 @@ void scan_row(std::int32_t* row, include_kind kind, int& lo, int& hi)
     }
 }
 
-// Formats one row's line: "%4i,%4i, " then the values, then "\n".
+// Appends "0x%08X,": the entry's 32 bits as eight upper-case hex digits.
+char* put_hex(char* out, std::uint32_t v)
+{
+    *out++ = '0';
+    *out++ = 'x';
+    for (int shift = 28; shift >= 0; shift -= 4)
+        *out++ = "0123456789ABCDEF"[(v >> shift) & 0xF];
+    *out++ = ',';
+    return out;
+}
+
+// Appends "%i,": v in decimal, no padding, a minus sign when negative.
+char* put_decimal(char* out, long long v)
+{
+    unsigned long long magnitude = v < 0 ? 0ull - static_cast<unsigned long long>(v) : v;
+    char digits[20];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (v < 0)
+        *out++ = '-';
+    while (n > 0)
+        *out++ = digits[--n];
+    *out++ = ',';
+    return out;
+}
+
+// Formats one row's line: "%4i,%4i, " then the values, then "\n".  The
+// values are formatted by hand: printf would cost more than the whole
+// table evaluation.
 int format_row(const std::int32_t* row, include_kind kind, int lo, int hi)
 {
-    int n = std::snprintf(line, sizeof line, "%4i,%4i, ", lo, hi);
+    char* out = line + std::snprintf(line, sizeof line, "%4i,%4i, ", lo, hi);
     for (int c = lo; c <= hi; ++c) {
         if (kind == include_kind::mantissa)
-            n += std::snprintf(line + n, sizeof line - n, "0x%08X,",
-                               static_cast<unsigned>(row[c]));
+            out = put_hex(out, static_cast<std::uint32_t>(row[c]));
         else // the shift count; widened so that any int32 negates
-            n += std::snprintf(line + n, sizeof line - n, "%lli,",
-                               -static_cast<long long>(row[c]));
+            out = put_decimal(out, -static_cast<long long>(row[c]));
     }
-    line[n++] = '\n';
-    return n;
+    *out++ = '\n';
+    return static_cast<int>(out - line);
 }
 
 } // namespace
