@@ -128,6 +128,11 @@ std::FILE* begin_output(const char* name)
         std::remove(out.temp_name);
         return nullptr;
     }
+    // Include files arrive a row (a few KiB) at a time: a buffer larger
+    // than the default keeps that to a handful of system calls per file.
+    // Only one output is open at a time, so they share one buffer.
+    static char buffer[1 << 16];
+    std::setvbuf(stream, buffer, _IOFBF, sizeof buffer);
     out.name = name;
     ++staged_count;
     return stream;
