@@ -95,6 +95,24 @@ TEST_F(GeneratedTables, RowsBeyondTheComputedOnesStayZero)
                 ASSERT_EQ((*t)[i][j], 0);
 }
 
+// Beyond |x| = 40 the program stores the known pair without calling pow:
+// check that pair at and far beyond both limits, for both scales.
+TEST(GenerateShortcut, KnownPairsBeyondTheLimits)
+{
+    for (double scale : {scale_tpb, scale_tpmb}) {
+        for (double x : {std::nextafter(-40.0, -1e9), -41.0, -100.0, -1074.5, -1100.0, -2500.0}) {
+            const mantissa_exponent me = reference_normalize(std::pow(2.0, x) * scale);
+            EXPECT_EQ(me.mantissa, 0) << x;
+            EXPECT_EQ(me.exponent, -32) << x;
+        }
+        for (double x : {std::nextafter(40.0, 1e9), 41.0, 100.0, 1023.5, 1100.0, 2500.0}) {
+            const mantissa_exponent me = reference_normalize(std::pow(2.0, x) * scale);
+            EXPECT_EQ(me.mantissa, overflow_marker) << x;
+            EXPECT_EQ(me.exponent, -32) << x;
+        }
+    }
+}
+
 // The program skips pow outside -40 <= x <= 40 and normalises without the
 // loop; every entry of both sets must equal the plain form.
 TEST_F(GeneratedTables, EqualThePlainFormEntryByEntry)
