@@ -33,7 +33,7 @@ function(dsp_init_tables_add target)
     OUTPUT ${outputs}
     COMMAND ${generator}
     WORKING_DIRECTORY "${dir}"
-    DEPENDS ${generator}
+    DEPENDS ${generator} $<TARGET_FILE:${generator}>
     COMMENT "Generating the DSP tables in ${dir}"
     VERBATIM)
   add_custom_target(${target}_dsp_tables DEPENDS ${outputs})
