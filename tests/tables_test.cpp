@@ -30,12 +30,8 @@ class GeneratedTables : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        static bool done = false;
-        if (!done) {
-            generate_tables(scale_tpb, tpb, tpbp);
-            generate_tables(scale_tpmb, tpmb, tpmbp);
-            done = true;
-        }
+        generate_tables(scale_tpb, tpb, tpbp);
+        generate_tables(scale_tpmb, tpmb, tpmbp);
     }
 };
 

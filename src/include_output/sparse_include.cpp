@@ -18,7 +18,7 @@
 namespace {
 
 // Longest line: the header, then 8192 values of at most 12 characters
-// ("-2147483648," or "0x80000000,").
+// ("0x80000000," or "-2147483647,").
 constexpr int header_chars = 11;
 constexpr int value_chars = 12;
 char line[header_chars + table_columns * value_chars + 2];
