@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Builds the static Windows executable with mingw-w64 and runs it under wine:
+#   0. a static executable: no DLLs beyond the system's;
 #   1. in a fresh folder: exit 0, nothing printed, the eight pinned files;
 #   2. over existing files of other content: all eight replaced;
 #   3. with a directory at an output name: non-zero exit, nothing changed.
@@ -12,6 +13,14 @@ cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_6
   -DBUILD_TESTING=OFF
 cmake --build "$build" -j2
 exe="$build/dsp_init_tables.exe"
+
+# Self-contained: only DLLs that every Windows has.
+dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '\n' ' ')
+for dll in $dlls; do
+  case "${dll,,}" in kernel32.dll | msvcrt.dll | ucrtbase.dll | api-ms-win-*) ;;
+    *) echo "windows check: $exe needs $dll" >&2; exit 1 ;;
+  esac
+done
 
 export WINEPREFIX="$build/wine" WINEDEBUG=-all
 wineboot -i >/dev/null 2>&1 || true # make the prefix once, before anything is timed or read
@@ -58,4 +67,4 @@ for f in "${names[@]}"; do
 done
 [ -d "$work/tpbp0.dmp" ] && [ "$(ls -A "$work" | wc -l)" -eq 8 ] || fail "temporaries left: $(ls -A "$work")"
 
-echo "windows check passed: pinned bytes, replacement, failure changes nothing ($err)"
+echo "windows check passed ($dlls): pinned bytes, replacement, failure changes nothing ($err)"
