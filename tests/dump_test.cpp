@@ -1,6 +1,3 @@
-#include <cstdio>
-#include <vector>
-
 #include "output_files.h"
 #include "tables.h"
 #include "temp_dir.h"

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <vector>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 #include <bit>
 #include <cmath>
-#include <cstring>
 
 #include <gtest/gtest.h>
 

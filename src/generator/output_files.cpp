@@ -81,6 +81,12 @@ bool is_directory(const char* name)
 }
 #endif
 
+// Prints "dsp_init_tables: <action> <name>: <reason>" on stderr.
+void report_failure(const char* action, const char* name, const char* reason)
+{
+    std::fprintf(stderr, "dsp_init_tables: %s %s: %s\n", action, name, reason);
+}
+
 } // namespace
 
 // Makes a file-size limit an ordinary write error instead of a fatal signal.
@@ -89,12 +95,6 @@ void prepare_output()
 #ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN); // writes past the limit now fail with EFBIG
 #endif
-}
-
-// Prints "dsp_init_tables: <action> <name>: <reason>" on stderr.
-void report_failure(const char* action, const char* name, const char* reason)
-{
-    std::fprintf(stderr, "dsp_init_tables: %s %s: %s\n", action, name, reason);
 }
 
 // Creates a new, exclusive temporary for the output name; null on failure.

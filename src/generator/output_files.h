@@ -32,7 +32,4 @@ bool commit_outputs();
 // Removes every temporary that has not been moved into place.
 void discard_outputs();
 
-// Prints "dsp_init_tables: <action> <name>: <reason>" on stderr.
-void report_failure(const char* action, const char* name, const char* reason);
-
 #endif
